@@ -1,0 +1,3 @@
+#include "host_api.h"
+
+HostFunctionTable g_hostFunctions;
