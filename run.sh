@@ -31,6 +31,9 @@ case "${1:-}" in
   test)
     bash scripts/setup.sh wine
     build native win32
+    eval "$(bash scripts/xvfb.sh)"  # the dialog tests open real windows
+    . scripts/wineenv.sh
+    wineserver -p  # one persistent server: each Wine process then starts fast
     status=0
     ctest --test-dir build/native --output-on-failure || status=1
     ctest --test-dir build/win32 --output-on-failure || status=1
