@@ -89,6 +89,32 @@ TEST(Binding, AllOrNothing) {
   }
 }
 
+// Whichever name of the list a host lacks, MQInit fails there. The English-only names are
+// not looked up by the Japanese build, which binds without them.
+TEST(Binding, EachMissingNameInTurn) {
+  static const char* const kEveryName[] = {
+#define HOST_FN(name, type) #name,
+#define HOST_FN_EN(name, type) #name,
+#include "plugin/host_functions.inc"
+#undef HOST_FN
+#undef HOST_FN_EN
+  };
+  for (const char* missing : kEveryName) {
+    std::string path = Beside((std::string("fakehost_without_") + missing + ".dll").c_str());
+    FillTable(kMarker);
+    BOOL result = BindHostFunctions(path.c_str());
+    int miss = IndexOf(missing);
+    EXPECT_EQ(result, miss < 0) << missing;
+    int end = miss < 0 ? kCount : miss;
+    for (int i = 0; i < kCount; i++) {
+      void* got = *kEntries[i].slot;
+      if (i < end) EXPECT_TRUE(got && got != kMarker) << missing << ": " << kEntries[i].name;
+      else if (i == end) EXPECT_EQ(got, nullptr) << missing << ": " << kEntries[i].name;
+      else EXPECT_EQ(got, kMarker) << missing << ": " << kEntries[i].name;
+    }
+  }
+}
+
 TEST(Binding, PathThatLoadsNothingLeavesTheTableUntouched) {
   std::string full = Beside("fakehost_full.dll");
   ASSERT_TRUE(BindHostFunctions(full.c_str()));
