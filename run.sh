@@ -30,12 +30,15 @@ case "${1:-}" in
     ;;
   test)
     bash scripts/setup.sh wine
-    build native win32
+    build native win32 native-sanitize fuzz
     eval "$(bash scripts/xvfb.sh)"  # the dialog tests open real windows
     . scripts/wineenv.sh
     wineserver -p  # one persistent server: each Wine process then starts fast
     status=0
     ctest --test-dir build/native --output-on-failure || status=1
+    # The native tests again under AddressSanitizer and UBSan, then a minute of fuzzing.
+    ctest --test-dir build/native-sanitize --output-on-failure || status=1
+    ctest --test-dir build/fuzz --output-on-failure || status=1
     ctest --test-dir build/win32 --output-on-failure || status=1
     exit $status
     ;;

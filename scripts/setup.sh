@@ -7,7 +7,8 @@
 set -euo pipefail
 level=${1:-wine}
 
-native_pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev python3)
+native_pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev python3
+             clang libclang-rt-14-dev)  # clang and its runtime: the libFuzzer build
 wine_pkgs=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 qemu-user-static
            xvfb xauth x11-utils locales fonts-ipafont-gothic)
 
