@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # tavikStar's one entry point, for a fresh Debian 12 machine as root:
-#   bash run.sh main   set up, build everything, and make a star (written under out/)
+#   bash run.sh main   set up, build both DLLs into dist/, and run the English one in the
+#                      substitute host: a star and dialog screenshots under out/
 #   bash run.sh test   set up, build everything, and run every test
 # Both install what is missing first, and are quick when everything is present.
 set -euo pipefail
@@ -21,12 +22,25 @@ case "${1:-}" in
   main)
     bash scripts/setup.sh wine
     build native win32
-    mkdir -p out
-    build/native/tavikstar --format obj -o out/star.obj
-    build/native/tavikstar --format svg -o out/star.svg
-    echo "The default star (7 points, Face mode):"
-    echo "  $root/out/star.obj"
-    echo "  $root/out/star.svg"
+    mkdir -p dist/en dist/ja out
+    cp build/win32/dist/en/tavikStar.dll dist/en/
+    cp build/win32/dist/ja/tavikStar.dll dist/ja/
+    eval "$(bash scripts/xvfb.sh)"
+    . scripts/wineenv.sh
+    wineserver -p
+    host=build/win32/host/starhost.exe
+    # The English plug-in in the substitute host, its dialog's defaults accepted.
+    scripts/wine-run.sh "$host" dist/en/tavikStar.dll --dialog "shot out/dialog-en.png; ok" \
+      --obj out/star.obj --svg out/star.svg --trace out/trace.txt >out/starhost-en.txt
+    # The Japanese dialog, under the code page it is written for.
+    LANG=ja_JP.UTF-8 scripts/wine-run.sh "$host" dist/ja/tavikStar.dll \
+      --dialog "shot out/dialog-ja.png; cancel" >out/starhost-ja.txt
+    cat out/starhost-en.txt
+    echo
+    echo "The plug-in DLLs:        $root/dist/en/tavikStar.dll  $root/dist/ja/tavikStar.dll"
+    echo "The star it made:        $root/out/star.obj  $root/out/star.svg"
+    echo "The host calls it made:  $root/out/trace.txt"
+    echo "Its dialog:              $root/out/dialog-en.png  $root/out/dialog-ja.png"
     ;;
   test)
     bash scripts/setup.sh wine
