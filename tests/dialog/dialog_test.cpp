@@ -329,6 +329,22 @@ TEST_F(StarDialog, AnyComboNotificationAppliesTheTableAgain) {
   EXPECT_TRUE(run.leftOpen);
 }
 
+TEST_F(StarDialog, DroppedListShowsAllSixNames) {
+  RunDialog({[](HWND d) {
+               HWND combo = GetDlgItem(d, IDC_SHAPE_TYPE);
+               SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+               COMBOBOXINFO info = {};
+               info.cbSize = sizeof info;
+               ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+               RECT list;
+               GetClientRect(info.hwndList, &list);
+               LRESULT item = SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0);
+               EXPECT_GE(list.bottom, kShapeTypeCount * item);
+               SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+             },
+             Press(VK_ESCAPE)});
+}
+
 // A second opening shows the Star picture, whatever the first one showed last.
 TEST_F(StarDialog, PictureAndSelectionAgreeAtTheNextOpening) {
   RunDialog({Pick(Hypocycloid), Press(VK_ESCAPE)});
