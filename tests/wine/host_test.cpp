@@ -219,12 +219,14 @@ TEST(EndToEnd, NullOwnerStillShowsTheDialog) {
   EXPECT_EQ(g_document.trace.rfind("MQ_GetWindowHandle() -> null\n", 0), 0u);
 }
 
+static DWORD WINAPI DoNothing(LPVOID) { return 0; }
+
 // A thread attach and detach rewrite the module handle with the same value: the command
 // still finds its dialog and picture under it.
 TEST(EndToEnd, ThreadAttachKeepsTheModuleHandle) {
   std::string path = PluginPath();
   HMODULE plugin = LoadLibraryA(path.c_str());  // keeps the DLL loaded across the thread
-  HANDLE thread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, DoNothing, nullptr, 0, nullptr);
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
   HostReport report = Session(HostOptions(), "ok");
