@@ -6,19 +6,28 @@
 //   Star            cos(theta), sin(theta)
 //   the four curves cos(theta), sin(theta), cos(k), sin(k)
 //   Wave            cos(phi) twice, cos(theta), sin(theta)
-// The outline's time is the benchmark's time; the counters give both per point and
-// "ratio", the outline's time over the bare loop's.
+// The outline's time (this thread's CPU time) is the benchmark's time; the counters give
+// both per point and "ratio", the outline's time over the bare loop's. A third loop makes
+// the same calls but forms their arguments as it goes (args_trig_ns); "ratio_args" is the
+// outline's time over that loop's.
 #include <benchmark/benchmark.h>
 #include <math.h>
 
-#include <chrono>
+#include <time.h>
+
 #include <vector>
 
 #include "shape/outline.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// This thread's CPU time, in seconds: on a shared machine it leaves out the time the
+// thread spends descheduled, which wall time would charge to whichever loop was running.
+double CpuSeconds() {
+  timespec t;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec + t.tv_nsec * 1e-9;
+}
 
 // The dialog's defaults, with a division that gives a few thousand points per family.
 StarParams Defaults(int32_t shape) {
@@ -96,6 +105,35 @@ void WaveTrig(const Arguments& a) {
   }
 }
 
+// The same calls with their arguments formed in the loop, by the outline's rounding rules
+// (the double division that gives theta, then k or phi): what any outline of these rules
+// pays before its own arithmetic.
+void ArgumentsAndTrig(const StarParams& p) {
+  const double pi = kPi;
+  const double R = p.fixedRadius, r = p.rollingRadius;
+  const double ratio = p.shapeType == Epicycloid || p.shapeType == Epitrochoid ? (R + r) / r : (R - r) / r;
+  for (int32_t i = 0; i < p.pointCount; i++) {
+    double t = (float)(((2 * i) * pi) / p.pointCount + pi / 2.0);
+    float ct = (float)cos(t), st = (float)sin(t);
+    benchmark::DoNotOptimize(ct);
+    benchmark::DoNotOptimize(st);
+    if (p.shapeType == Star) continue;
+    if (p.shapeType == Wave) {
+      double phi = (float)(p.vertexCount * (pi / 2.0) + i * ((pi * 2.0) / p.division));
+      float c1 = (float)cos(phi);
+      benchmark::DoNotOptimize(phi);
+      float c2 = (float)cos(phi);
+      benchmark::DoNotOptimize(c1);
+      benchmark::DoNotOptimize(c2);
+    } else {
+      double k = (float)(t * ratio);
+      float ck = (float)cos(k), sk = (float)sin(k);
+      benchmark::DoNotOptimize(ck);
+      benchmark::DoNotOptimize(sk);
+    }
+  }
+}
+
 void Outline(const StarParams& p) {
   for (int32_t i = 0; i < p.pointCount; i++) {
     MQPoint q = ComputeOutlinePoint(&p, i);
@@ -108,27 +146,31 @@ void BM_OutlinePoint(benchmark::State& state) {
   const StarParams p = Defaults(shape);
   const Arguments a = ArgumentsOf(p);
   void (*trig)(const Arguments&) = shape == Star ? StarTrig : shape == Wave ? WaveTrig : CurveTrig;
-  double outlineSeconds = 0, trigSeconds = 0;
+  double outlineSeconds = 0, trigSeconds = 0, argumentSeconds = 0;
   for (auto _ : state) {
     // Alternate which loop goes first, so neither always runs on a warm predictor.
     bool trigFirst = (state.iterations() & 1) != 0;
-    Clock::time_point t0 = Clock::now();
+    double t0 = CpuSeconds();
     if (trigFirst) trig(a); else Outline(p);
-    Clock::time_point t1 = Clock::now();
+    double t1 = CpuSeconds();
     if (trigFirst) Outline(p); else trig(a);
-    Clock::time_point t2 = Clock::now();
-    double first = std::chrono::duration<double>(t1 - t0).count();
-    double second = std::chrono::duration<double>(t2 - t1).count();
+    double t2 = CpuSeconds();
+    double first = t1 - t0, second = t2 - t1;
     double outline = trigFirst ? second : first, bare = trigFirst ? first : second;
     outlineSeconds += outline;
     trigSeconds += bare;
     state.SetIterationTime(outline);
+    double t3 = CpuSeconds();
+    ArgumentsAndTrig(p);
+    argumentSeconds += CpuSeconds() - t3;
   }
   double points = (double)p.pointCount * state.iterations();
   state.counters["points"] = p.pointCount;
   state.counters["outline_ns"] = outlineSeconds * 1e9 / points;
   state.counters["trig_ns"] = trigSeconds * 1e9 / points;
   state.counters["ratio"] = outlineSeconds / trigSeconds;
+  state.counters["args_trig_ns"] = argumentSeconds * 1e9 / points;
+  state.counters["ratio_args"] = outlineSeconds / argumentSeconds;
   static const char* const kNames[] = {"Star", "Epicycloid", "Hypocycloid", "Epitrochoid", "Hypotrochoid", "Wave"};
   state.SetLabel(kNames[shape]);
 }
