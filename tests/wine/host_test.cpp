@@ -2,17 +2,21 @@
 // program exports the host functions itself, loads the DLL, speaks the protocol, and
 // drives the dialog through its real window.
 #include <gtest/gtest.h>
+#include <math.h>
 #include <stdio.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <string>
 
+#include "host/dialog_driver.h"
 #include "host/dialog_script.h"
 #include "host/document.h"
 #include "host/session.h"
 #include "resources/resource.h"
+#include "shape/accept.h"
 #include "shape/outline.h"
+#include "tests/hostile_texts.h"
 
 #if defined(TAVIK_TEST_JAPANESE)
 static const char kPlugin[] = "..\\..\\dist\\ja\\tavikStar.dll";
@@ -261,4 +265,68 @@ TEST(FaultInjection, EachHostCallFailsInTurn) {
       EXPECT_EQ(TraceLines(), n == 2 ? calls - 14 : calls) << "call " << n;
     }
   }
+}
+
+// One hostile text in one box of the real dialog, then OK; Cancel if OK refused it.
+struct HostileAttempt {
+  int box;
+  int32_t family;
+  const char* text;
+  char seen[64];  // what the box held when OK read it
+  bool refused;
+};
+
+static void TryHostileText(HWND dialog, void* context) {
+  HostileAttempt* a = (HostileAttempt*)context;
+  DriverPickFamily(dialog, a->family);
+  DriverClick(dialog, IDC_AUTO_INNER);
+  DriverSetText(dialog, a->box, a->text);
+  GetDlgItemTextA(dialog, a->box, a->seen, sizeof a->seen);
+  DriverClick(dialog, IDOK);
+  a->refused = IsWindowVisible(dialog);
+  if (a->refused) DriverClick(dialog, IDCANCEL);
+}
+
+// Every hostile text in the real dialog's integer and radius boxes (the command-line tests
+// try every box): the dialog accepts exactly what the shared acceptance accepts, and only
+// finite outlines within the point limit reach the host.
+TEST(HostileInput, EveryBoxOfTheRealDialog) {
+  const struct {
+    int box;
+    int32_t family;  // one that reads the box
+  } boxes[] = {{IDC_VERTEX_COUNT, Star}, {IDC_FIXED_RADIUS, Epitrochoid}};  // an integer and a radius
+  std::string path = PluginPath();
+  HMODULE pinned = LoadLibraryA(path.c_str());  // loaded once for all the sessions
+  for (const auto& b : boxes) {
+    for (const char* text : kHostileTexts) {
+      HostileAttempt attempt = {b.box, b.family, text, "", false};
+      std::string name = std::to_string(b.box) + " \"" + text + "\"";
+      DriverArm(TryHostileText, &attempt);
+      HostOptions options;
+      options.pluginPath = path.c_str();
+      HostReport report;
+      RunPluginSession(options, &report);
+      // The same entry through the shared acceptance.
+      const char* defaults[] = {"7", "100", "50", "50", "8", "3"};
+      const int ids[] = {IDC_VERTEX_COUNT, IDC_OUTER_RADIUS, IDC_INNER_RADIUS, IDC_FIXED_RADIUS, IDC_DIVISION,
+                         IDC_TRACER_DISTANCE};
+      const char* texts[6];
+      for (int i = 0; i < 6; i++) texts[i] = ids[i] == b.box ? attempt.seen : defaults[i];
+      StarEntry entry = {b.family, texts[0], texts[1], texts[2], 1, texts[3], texts[4], texts[5], 0, 1};
+      StarParams scratch = {};
+      bool accepted = AcceptStarEntry(&entry, &scratch) == Accepted;
+      EXPECT_EQ(report.createResult, accepted ? 1 : 0) << name;
+      EXPECT_EQ(attempt.refused, !accepted) << name;
+      if (report.createResult != 1) {
+        EXPECT_TRUE(g_document.objects.empty()) << name;
+        continue;
+      }
+      ASSERT_EQ(g_document.objects.size(), 1u) << name;
+      const HostObject* object = g_document.objects[0];
+      EXPECT_LE(object->vertices.size(), (size_t)(1 << 20) + 1) << name;
+      for (const MQPoint& v : object->vertices)
+        ASSERT_TRUE(isfinite(v.x) && isfinite(v.y) && v.z == 0.0f) << name;
+    }
+  }
+  FreeLibrary(pinned);
 }
