@@ -49,8 +49,9 @@ static bool ParseStep(const std::string& source, Step* step) {
   if (word == "text") {
     size_t equals = rest.find('=');
     if (equals == std::string::npos) return false;
+    std::string id = rest.substr(0, equals);
     step->kind = StepText;
-    step->id = (int)strtol(rest.substr(0, equals).c_str(), &end, 10);
+    step->id = (int)strtol(id.c_str(), &end, 10);
     step->text = rest.substr(equals + 1);
     return *end == '\0' && equals > 0;
   }

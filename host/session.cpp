@@ -3,6 +3,8 @@
 #include <stdarg.h>
 #include <stdio.h>
 #include <windows.h>
+// after windows.h
+#include <psapi.h>
 
 #include "alloc_count.h"
 #include "document.h"
@@ -85,9 +87,15 @@ bool RunPluginSession(const HostOptions& options, HostReport* report) {
     }
     if (report->initResult == 1 || options.skipInit) {
       long before = ModuleAllocations();
+      LARGE_INTEGER start, end, frequency;
+      QueryPerformanceCounter(&start);
       report->createResult = create(options.commandIndex, DocumentHandle());
+      QueryPerformanceCounter(&end);
+      QueryPerformanceFrequency(&frequency);
       report->allocations = ModuleAllocations() - before;
       Say(report, "MQCreate(%d) = %d", options.commandIndex, report->createResult);
+      Say(report, "MQCreate took %.3f s, the dialog included",
+          (double)(end.QuadPart - start.QuadPart) / (double)frequency.QuadPart);
       Say(report, "plug-in heap allocations during MQCreate: %ld", report->allocations);
       ran = true;
     }
@@ -97,6 +105,10 @@ bool RunPluginSession(const HostOptions& options, HostReport* report) {
   for (size_t o = 0; o < g_document.objects.size(); o++)
     Say(report, "object %d: %d vertices, %d faces", (int)o, (int)g_document.objects[o]->vertices.size(),
         (int)g_document.objects[o]->faces.size());
+  PROCESS_MEMORY_COUNTERS memory = {};
+  memory.cb = sizeof memory;
+  if (GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory))
+    Say(report, "peak working set of the host: %.1f MiB", memory.PeakWorkingSetSize / 1048576.0);
   FreeLibrary(plugin);
   return ran;
 }
