@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shape/outline.h"
+#include "worked_values.h"
 
 struct CliRun {
   int status;
@@ -40,47 +41,19 @@ static std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-struct PointsCase {
-  const char* args;
-  int32_t shape;
-  int32_t index;
-  double x, y;
-};
-
 // Every worked value, through the program; each printed float reads back exactly.
 TEST(Cli, PointsReproduceTheWorkedValues) {
-  const PointsCase cases[] = {
-      {"", Star, 0, -0.0000044, 100.0},           {"", Star, 1, -21.6942, 45.0484},
-      {"", Star, 2, -78.1832, 62.3490},           {"", Star, 3, -48.7464, 11.1260},
-      {"", Star, 13, 21.6942, 45.0484},           {"--auto", Star, 1, -30.0257, 62.3490},
-      {"--shape epicycloid", Epicycloid, 0, 57.1429, 7.1429},
-      {"--shape epicycloid", Epicycloid, 1, 51.1990, 10.8515},
-      {"--shape epicycloid", Epicycloid, 2, 48.7464, 11.1260},
-      {"--shape hypocycloid", Hypocycloid, 0, -42.8571, -7.1429},
-      {"--shape hypocycloid", Hypocycloid, 1, -47.0412, -10.3830},
-      {"--shape hypocycloid", Hypocycloid, 2, -48.7464, -11.1260},
-      {"--shape epitrochoid", Epitrochoid, 0, 57.1429, 3.0000},
-      {"--shape epitrochoid", Epitrochoid, 1, 54.4381, 8.2684},
-      {"--shape epitrochoid", Epitrochoid, 2, 52.7854, 12.0479},
-      {"--shape hypotrochoid", Hypotrochoid, 0, -42.8571, -3.0000},
-      {"--shape hypotrochoid", Hypotrochoid, 1, -44.4581, -7.1440},
-      {"--shape hypotrochoid", Hypotrochoid, 2, -44.7074, -10.2042},
-      {"--shape wave", Wave, 0, -75.0000, -0.0000}, {"--shape wave", Wave, 1, -92.0949, -10.3766},
-      {"--shape wave", Wave, 2, -97.4928, -22.2521},
-      {"--shape epicycloid --fixed -50", Epicycloid, 0, -57.1429, -7.1429},
-      {"--outer -100", Star, 0, 0.0000044, -100.0},
-  };
-  for (const PointsCase& c : cases) {
-    CliRun run = Tavikstar(std::string("--format points ") + c.args);
-    ASSERT_EQ(run.status, 0) << c.args << ": " << run.err;
+  for (const WorkedValue& c : kWorkedValues) {
+    CliRun run = Tavikstar(std::string("--format points ") + c.options);
+    ASSERT_EQ(run.status, 0) << c.options << ": " << run.err;
     std::vector<std::string> lines = Lines(run.out);
-    ASSERT_GT((int)lines.size(), c.index) << c.args;
+    ASSERT_GT((int)lines.size(), c.index) << c.options;
     int index;
     char xs[64], ys[64], zs[64];
-    ASSERT_EQ(sscanf(lines[c.index].c_str(), "%d %63s %63s %63s", &index, xs, ys, zs), 4) << c.args;
+    ASSERT_EQ(sscanf(lines[c.index].c_str(), "%d %63s %63s %63s", &index, xs, ys, zs), 4) << c.options;
     EXPECT_EQ(index, c.index);
-    EXPECT_NEAR(strtod(xs, nullptr), c.x, 5e-5) << c.args << " point " << c.index;
-    EXPECT_NEAR(strtod(ys, nullptr), c.y, 5e-5) << c.args << " point " << c.index;
+    EXPECT_NEAR(strtod(xs, nullptr), c.x, 5e-5) << c.options << " point " << c.index;
+    EXPECT_NEAR(strtod(ys, nullptr), c.y, 5e-5) << c.options << " point " << c.index;
     EXPECT_STREQ(zs, "0");
   }
 }

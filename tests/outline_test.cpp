@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "shape/outline.h"
+#include "worked_values.h"
 
 // The dialog's defaults: n 7, division 8, Ro 100, Ri 50, R 50, d 3, Auto off.
 static StarParams Defaults(int32_t shape) {
@@ -17,51 +18,20 @@ static StarParams Completed(StarParams p) {
   return p;
 }
 
-struct PointCase {
-  const char* name;
-  StarParams params;  // before derivation
-  int32_t index;
-  double x, y;
-};
-
 static StarParams With(StarParams p, void (*change)(StarParams*)) {
   change(&p);
   return p;
 }
 
-// Worked values, to four decimals: the last bit of a library's sine or cosine may differ.
 TEST(ComputeOutlinePoint, WorkedValues) {
-  const PointCase cases[] = {
-      {"star 0", Defaults(Star), 0, -0.0000044, 100.0},
-      {"star 1", Defaults(Star), 1, -21.6942, 45.0484},
-      {"star 2", Defaults(Star), 2, -78.1832, 62.3490},
-      {"star 3", Defaults(Star), 3, -48.7464, 11.1260},
-      {"star 13", Defaults(Star), 13, 21.6942, 45.0484},
-      {"star auto 1", With(Defaults(Star), [](StarParams* p) { p->autoInner = 1; }), 1, -30.0257, 62.3490},
-      {"epicycloid 0", Defaults(Epicycloid), 0, 57.1429, 7.1429},
-      {"epicycloid 1", Defaults(Epicycloid), 1, 51.1990, 10.8515},
-      {"epicycloid 2", Defaults(Epicycloid), 2, 48.7464, 11.1260},
-      {"hypocycloid 0", Defaults(Hypocycloid), 0, -42.8571, -7.1429},
-      {"hypocycloid 1", Defaults(Hypocycloid), 1, -47.0412, -10.3830},
-      {"hypocycloid 2", Defaults(Hypocycloid), 2, -48.7464, -11.1260},
-      {"epitrochoid 0", Defaults(Epitrochoid), 0, 57.1429, 3.0000},
-      {"epitrochoid 1", Defaults(Epitrochoid), 1, 54.4381, 8.2684},
-      {"epitrochoid 2", Defaults(Epitrochoid), 2, 52.7854, 12.0479},
-      {"hypotrochoid 0", Defaults(Hypotrochoid), 0, -42.8571, -3.0000},
-      {"hypotrochoid 1", Defaults(Hypotrochoid), 1, -44.4581, -7.1440},
-      {"hypotrochoid 2", Defaults(Hypotrochoid), 2, -44.7074, -10.2042},
-      {"wave 0", Defaults(Wave), 0, -75.0000, -0.0000},
-      {"wave 1", Defaults(Wave), 1, -92.0949, -10.3766},
-      {"wave 2", Defaults(Wave), 2, -97.4928, -22.2521},
-      {"epicycloid R -50", With(Defaults(Epicycloid), [](StarParams* p) { p->fixedRadius = -50.0f; }), 0, -57.1429, -7.1429},
-      {"star Ro -100", With(Defaults(Star), [](StarParams* p) { p->outerRadius = -100.0f; }), 0, 0.0000044, -100.0},
-  };
-  for (const PointCase& c : cases) {
-    StarParams p = Completed(c.params);
+  for (const WorkedValue& c : kWorkedValues) {
+    StarParams p = Defaults(c.shape);
+    p.autoInner = c.autoInner, p.outerRadius = c.outerRadius, p.fixedRadius = c.fixedRadius;
+    p = Completed(p);
     MQPoint q = ComputeOutlinePoint(&p, c.index);
-    EXPECT_NEAR(q.x, c.x, 5e-5) << c.name;
-    EXPECT_NEAR(q.y, c.y, 5e-5) << c.name;
-    EXPECT_EQ(q.z, 0.0f) << c.name;
+    EXPECT_NEAR(q.x, c.x, 5e-5) << '"' << c.options << "\" point " << c.index;
+    EXPECT_NEAR(q.y, c.y, 5e-5) << '"' << c.options << "\" point " << c.index;
+    EXPECT_EQ(q.z, 0.0f) << c.options;
   }
 }
 
