@@ -27,7 +27,7 @@ case "${1:-}" in
     cp build/win32/dist/ja/tavikStar.dll dist/ja/
     eval "$(bash scripts/xvfb.sh)"
     . scripts/wineenv.sh
-    wineserver -p 2>/dev/null || true
+    wineserver -p >/dev/null 2>&1 </dev/null || true
     host=build/win32/host/starhost.exe
     # The English plug-in in the substitute host, its dialog's defaults accepted.
     scripts/wine-run.sh "$host" dist/en/tavikStar.dll --dialog "shot out/dialog-en.png; ok" \
@@ -47,13 +47,14 @@ case "${1:-}" in
     build native win32 native-sanitize fuzz
     eval "$(bash scripts/xvfb.sh)"  # the dialog tests open real windows
     . scripts/wineenv.sh
-    wineserver -p 2>/dev/null || true  # one persistent server: each Wine process then starts fast
+    wineserver -p >/dev/null 2>&1 </dev/null || true  # one persistent server: each Wine process then starts fast
     status=0
     ctest --test-dir build/native --output-on-failure || status=1
     # The native tests again under AddressSanitizer and UBSan, then a minute of fuzzing.
     ctest --test-dir build/native-sanitize --output-on-failure || status=1
     ctest --test-dir build/fuzz --output-on-failure || status=1
     ctest --test-dir build/win32 --output-on-failure || status=1
+    wineserver -k 2>/dev/null || true  # Wine's services end with it, and free their pipes
     exit $status
     ;;
   *)
